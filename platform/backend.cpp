@@ -1,0 +1,32 @@
+#include "platform/backend.h"
+
+#include <stdexcept>
+
+#include "platform/message_box.h"
+#include "platform/system_info.h"
+
+namespace platform {
+
+namespace {
+std::unique_ptr<Backend>& Installed() {
+  static std::unique_ptr<Backend> backend;
+  return backend;
+}
+}  // namespace
+
+void InstallBackend(std::unique_ptr<Backend> backend) { Installed() = std::move(backend); }
+
+Backend& CurrentBackend() {
+  if (!Installed()) throw std::logic_error("no platform backend installed");
+  return *Installed();
+}
+
+bool HasBackend() { return Installed() != nullptr; }
+
+void MessageBox(Window* owner, const std::string& text) { CurrentBackend().ShowMessageBox(owner, text); }
+
+std::string ProgramPath() { return CurrentBackend().ProgramPath(); }
+
+bool IsOnline() { return CurrentBackend().IsOnline(); }
+
+}  // namespace platform
