@@ -1,0 +1,14 @@
+#include "app/zelvik_player_app.h"
+
+#include "app/config_path.h"
+#include "app/zelvik_player_dlg.h"
+#include "platform/system_info.h"
+
+CZelvikPlayerApp theApp;
+
+int CZelvikPlayerApp::InitInstance() {
+  configPath = DeriveConfigPath(platform::ProgramPath());
+  CZelvikPlayerDlg dialog;
+  dialog.DoModal(nullptr);
+  return 0;
+}
