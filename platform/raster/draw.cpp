@@ -155,9 +155,9 @@ void Line(Bitmap& dst, int x0, int y0, int x1, int y1, Colour colour) {
     first = std::max(first, major0 - (majorExtent - 1));
     last = std::min(last, major0);
   }
+  // 128 bits: with coordinates anywhere in the int range the products need 65.
+  __extension__ using Wide = __int128;
   for (long long k = first; k <= last; ++k) {
-    // 128 bits: with coordinates anywhere in the int range the product needs 65.
-    __extension__ using Wide = __int128;
     long long offset = static_cast<long long>((2 * static_cast<Wide>(k) * minorLen + steps) / (2 * static_cast<Wide>(steps)));
     long long major = major0 + majorDir * k;
     long long minor = minor0 + minorDir * offset;
