@@ -3,7 +3,8 @@
 
 int main(int argc, char** argv) {
   platform::InstallBackend(platform::CreateDesktopBackend(argc, argv));
-  int status = theApp.InitInstance();
+  // One optional argument: a folder to list, or a clip to play.
+  int status = theApp.InitInstance(argc > 1 ? argv[1] : "");
   platform::InstallBackend(nullptr);
   return status;
 }

@@ -6,9 +6,10 @@
 
 CZelvikPlayerApp theApp;
 
-int CZelvikPlayerApp::InitInstance() {
+int CZelvikPlayerApp::InitInstance(const std::string& startArgument) {
   configPath = DeriveConfigPath(platform::ProgramPath());
   CZelvikPlayerDlg dialog;
+  dialog.startArgument = startArgument;
   dialog.DoModal(nullptr);
   return 0;
 }

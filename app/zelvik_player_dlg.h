@@ -2,10 +2,18 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
+#include <vector>
+
+#include "controls/bitmap_slider.h"
 #include "controls/my_bitmap_button.h"
 #include "platform/dialog.h"
 #include "platform/raster/bitmap.h"
+
+class CListDlg;
+class CScreenDlg;
+class MapFollower;
 
 // The main player window: the skin, every button and slider, the video screen,
 // the instrument panel and the clip list. One header; the behaviour is split by
@@ -18,6 +26,23 @@ class CZelvikPlayerDlg : public platform::Dialog {
   // The button with the given control id, or null.
   CMyBitmapButton* ButtonById(int id);
 
+  // Instrument panel drawing (each call draws straight onto its window).
+  void RedrawWholeGraph();
+  void StepGraph();
+  void DrawCompass();
+  void DrawSpeed();
+  void DrawElapsedTime(int seconds);
+  // One run of the playback clock: follows the media position with every display.
+  void RunTick();
+
+  std::unique_ptr<CScreenDlg> videoScreen;
+  std::unique_ptr<CScreenDlg> graphPanel;
+  std::unique_ptr<CScreenDlg> speedPanel;
+  std::unique_ptr<CScreenDlg> headingPanel;
+  std::unique_ptr<CListDlg> clipList;
+  // The map view that follows the clip, when there is one.
+  MapFollower* mapFollower = nullptr;
+
   // Skins and panel pictures, loaded in set-up.
   const platform::Bitmap* backgroundBitmap = nullptr;
   const platform::Bitmap* graphBackgroundBitmap = nullptr;
@@ -25,8 +50,17 @@ class CZelvikPlayerDlg : public platform::Dialog {
   std::uint8_t mileMode = 0;
   std::int32_t reverseStep = 0;
   std::int32_t clipLengthCode = 0;
+  // The last picture grabbed from the video, as a packed device-independent bitmap.
+  std::vector<std::uint8_t> capturedImage;
   platform::Bitmap appIcon;
   bool networkAvailable = false;
+
+  // The faces of the transport's shared places (play/pause, BackPlay/BackPause).
+  enum class Faces { Playing, Paused, Backward };
+  void ShowTransportFaces(Faces faces);
+
+  // A folder or a clip given to the program to start with.
+  std::string startArgument;
 
   // Buttons, in set-up order.
   CMyBitmapButton miniButton;       // 1009
@@ -51,6 +85,9 @@ class CZelvikPlayerDlg : public platform::Dialog {
   CMyBitmapButton mileButton;       // 1073
   // The video host: the frame the video screen lies over (control 1051).
   platform::Window videoHostFrame;
+  CBitmapSlider volumeSlider;  // 1018
+  CBitmapSlider speedSlider;   // 1019
+  CBitmapSlider seekSlider;    // 1020
 
  protected:
   bool OnInitDialog() override;
@@ -59,8 +96,29 @@ class CZelvikPlayerDlg : public platform::Dialog {
   platform::HitTest OnHitTest(platform::Point) override { return platform::HitTest::Caption; }
   bool OnEraseBackground(platform::DrawContext& dc) override;
   void OnPaint(platform::DrawContext& dc) override;
+  void OnTimer(int id) override;
+  void OnCommand(int controlId) override;
+  platform::LParam OnMessage(platform::MessageId id, platform::WParam w, platform::LParam l) override;
 
  private:
   void PlaceButtons();
+  void PlaceSliders();
+  void CreatePanels();
   void DrawMinimisedIcon(platform::DrawContext& dc);
+  void DrawCaption(platform::DrawContext& dc);
+  void DrawGraphSegment(int sample);
+  void DrawGraphValues(int sample);
+  int GraphStep() const;
+  void OnSliderDragging(int sliderId);
+  void OnClipEnded();
+  void OnClipOpened(int row);
+  void OpenStartArgument();
+  // Player commands.
+  void PlayCommand();
+  void PauseCommand();
+  void StopCommand();
+  void BackPlayCommand();
+  void BackPauseCommand();
+  void StepClipCommand(bool next);
+  void SwitchUnits(bool miles);
 };
