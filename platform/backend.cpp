@@ -29,4 +29,34 @@ std::string ProgramPath() { return CurrentBackend().ProgramPath(); }
 
 bool IsOnline() { return CurrentBackend().IsOnline(); }
 
+std::unique_ptr<MediaGraph> Backend::CreateMediaGraph() {
+  throw std::logic_error("this backend has no media graph");
+}
+
+std::unique_ptr<ListView> Backend::CreateListView(Window&, Rect, ListViewEvents&) {
+  throw std::logic_error("this backend has no list view");
+}
+
+std::optional<std::string> Backend::ChooseFolder(Window*, const std::string&, const std::string&) {
+  throw std::logic_error("this backend has no folder chooser");
+}
+
+std::optional<std::string> Backend::ChooseFileToOpen(Window*, const std::vector<FileFilter>&) {
+  throw std::logic_error("this backend has no file chooser");
+}
+
+std::unique_ptr<MediaGraph> CreateMediaGraph() { return CurrentBackend().CreateMediaGraph(); }
+
+std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) {
+  return CurrentBackend().CreateListView(parent, bounds, events);
+}
+
+std::optional<std::string> ChooseFolder(Window* owner, const std::string& title, const std::string& startFolder) {
+  return CurrentBackend().ChooseFolder(owner, title, startFolder);
+}
+
+std::optional<std::string> ChooseFileToOpen(Window* owner, const std::vector<FileFilter>& filters) {
+  return CurrentBackend().ChooseFileToOpen(owner, filters);
+}
+
 }  // namespace platform

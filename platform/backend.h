@@ -5,6 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/file_choosers.h"
+#include "platform/list_view.h"
+#include "platform/media_graph.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
@@ -40,6 +43,14 @@ class Backend {
   virtual std::string ProgramPath() = 0;
   // Whether the computer is connected.
   virtual bool IsOnline() = 0;
+
+  // The services below come with the player's later windows; until a backend
+  // provides one, asking for it throws std::logic_error.
+  virtual std::unique_ptr<MediaGraph> CreateMediaGraph();
+  virtual std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events);
+  virtual std::optional<std::string> ChooseFolder(Window* owner, const std::string& title,
+                                                  const std::string& startFolder);
+  virtual std::optional<std::string> ChooseFileToOpen(Window* owner, const std::vector<FileFilter>& filters);
 };
 
 // The backend of this run. The program's main installs the desktop backend; tests install the headless one.
