@@ -7,6 +7,7 @@
 #include "platform/backend.h"
 #include "platform/native_window.h"
 #include "platform/raster/draw.h"
+#include "platform/window_events.h"
 
 namespace platform {
 
@@ -20,6 +21,7 @@ struct Registry {
   WindowHandle focus = 0;
   WindowHandle capture = 0;
   WindowHandle hover = 0;
+  Point pointer{};                      // the last pointer position, on the screen
   std::vector<WindowHandle> modalRuns;  // innermost last
 };
 
@@ -34,19 +36,25 @@ Window* Lookup(WindowHandle handle) {
   return it == Reg().windows.end() ? nullptr : it->second;
 }
 
-// Input may reach a window while no modal run is active, or when the window's
-// top-level window is the innermost modal window or is owned by it.
+// The top-level window a modal run of `w` keeps from input: its owner's.
+Window* ModalOwner(Window* w) {
+  return w != nullptr && w->Owner() != nullptr ? &w->Owner()->TopLevel() : nullptr;
+}
+
+// A modal run takes input from its owner only, as the system disables the owner
+// of a modal dialog; the dialog itself, its own windows and unrelated windows
+// (even other windows owned by the same owner) keep taking input.
+bool BlockedByModalRun(Window& topLevel) {
+  for (WindowHandle run : Reg().modalRuns)
+    if (ModalOwner(Lookup(run)) == &topLevel) return true;
+  return false;
+}
+
 bool AcceptsInput(Window* w) {
-  if (w == nullptr || !w->IsEnabled()) return false;
+  if (w == nullptr) return false;
   for (Window* a = w; a != nullptr; a = a->Parent())
     if (!a->IsEnabled()) return false;
-  auto& runs = Reg().modalRuns;
-  if (runs.empty()) return true;
-  Window* modal = Lookup(runs.back());
-  if (modal == nullptr) return true;
-  for (Window* top = &w->TopLevel(); top != nullptr; top = top->Owner() ? &top->Owner()->TopLevel() : nullptr)
-    if (top == modal) return true;
-  return false;
+  return !BlockedByModalRun(w->TopLevel());
 }
 
 }  // namespace
@@ -93,6 +101,13 @@ void Window::Destroy() {
   std::vector<Window*> children = children_;
   for (auto it = children.rbegin(); it != children.rend(); ++it) (*it)->Destroy();
   Registry& reg = Reg();
+  // Windows owned by this one go with it, so that no owner pointer outlives its window.
+  std::vector<WindowHandle> owned;
+  for (const auto& [handle, w] : reg.windows)
+    if (w->owner_ == this) owned.push_back(handle);
+  std::sort(owned.begin(), owned.end());
+  for (WindowHandle h : owned)
+    if (Window* w = Lookup(h)) w->Destroy();
   if (reg.focus == handle_) reg.focus = 0;
   if (reg.capture == handle_) reg.capture = 0;
   if (reg.hover == handle_) reg.hover = 0;
@@ -177,7 +192,7 @@ void Window::Enable(bool enabled) {
 }
 
 void Window::Invalidate(bool erase) {
-  if (!created_) return;
+  if (!created_ || !HasBackend()) return;
   erasePending_ = erasePending_ || erase;
   if (!paintPending_) {
     paintPending_ = true;
@@ -208,15 +223,15 @@ void Window::Presented(Rect dirty) {
 }
 
 void Window::SetTimer(int id, int periodMs) {
-  if (created_) CurrentBackend().SetTimer(handle_, id, std::max(periodMs, 1));
+  if (created_ && HasBackend()) CurrentBackend().SetTimer(handle_, id, std::max(periodMs, 1));
 }
 
 void Window::KillTimer(int id) {
-  if (created_) CurrentBackend().KillTimer(handle_, id);
+  if (created_ && HasBackend()) CurrentBackend().KillTimer(handle_, id);
 }
 
 void Window::PostMessage(MessageId id, WParam w, LParam l) {
-  if (created_) CurrentBackend().Post(handle_, Message{id, w, l});
+  if (created_ && HasBackend()) CurrentBackend().Post(handle_, Message{id, w, l});
 }
 
 LParam Window::SendMessage(MessageId id, WParam w, LParam l) {
@@ -258,7 +273,11 @@ bool Window::HasFocus() const { return created_ && Reg().focus == handle_; }
 
 Window* Window::FocusWindow() { return Lookup(Reg().focus); }
 
-void Window::TrackMouseHover(int hoverMs) { hoverMs_ = std::max(hoverMs, 1); }
+void Window::TrackMouseHover(int hoverMs) {
+  hoverMs_ = std::max(hoverMs, 1);
+  // The pointer may already rest over the window: the wait begins now.
+  if (created_ && Reg().hover == handle_) SetTimer(kHoverTimer, hoverMs_);
+}
 
 int Window::RunModal() {
   if (!created_) return modalResult_;
@@ -272,8 +291,9 @@ int Window::RunModal() {
   WindowHandle ownerHandle = owner_ != nullptr ? owner_->TopLevel().handle_ : 0;
   if (Window* o = Lookup(ownerHandle)) o->native_->SetInputEnabled(false);
   CurrentBackend().RunModalLoop([this] { return endModalRequested_ || !created_; });
-  if (Window* o = Lookup(ownerHandle)) o->native_->SetInputEnabled(true);
   std::erase(reg.modalRuns, handle_);
+  // Another modal run over the same owner keeps it disabled.
+  if (Window* o = Lookup(ownerHandle); o != nullptr && !BlockedByModalRun(*o)) o->native_->SetInputEnabled(true);
   inModalRun_ = false;
   endModalRequested_ = false;
   return modalResult_;
@@ -293,7 +313,7 @@ void WindowEvents::Timer(WindowHandle handle, int id) {
     w->KillTimer(kHoverTimer);
     if (Reg().hover == handle && w->hoverMs_ > 0) {
       w->hoverMs_ = 0;
-      w->OnMouseHover({});
+      w->OnMouseHover(w->ToClient(Reg().pointer));
     }
     return;
   }
@@ -329,17 +349,24 @@ Window* PointerTarget(Window* under) {
 
 }  // namespace
 
-void WindowEvents::LeaveOf(Window& window) { window.OnMouseLeave(); }
+void WindowEvents::LeaveOf(Window& window) {
+  // Leaving ends the hover tracking: a hover report needs a new request.
+  window.hoverMs_ = 0;
+  window.OnMouseLeave();
+}
 
 void WindowEvents::MouseMove(Window* under, Point screen) {
+  Reg().pointer = screen;
   SetHoverWindow(under);
   Window* target = PointerTarget(under);
   if (!AcceptsInput(target)) return;
-  if (target->hoverMs_ > 0) target->SetTimer(kHoverTimer, target->hoverMs_);
+  // A move restarts the wait for a hover report of the window under the pointer.
+  if (target == under && target->hoverMs_ > 0) target->SetTimer(kHoverTimer, target->hoverMs_);
   target->OnMouseMove(target->ToClient(screen));
 }
 
 void WindowEvents::LButtonDown(Window* under, Point screen) {
+  Reg().pointer = screen;
   SetHoverWindow(under);
   Window* target = PointerTarget(under);
   if (!AcceptsInput(target)) return;
@@ -352,12 +379,14 @@ void WindowEvents::LButtonDown(Window* under, Point screen) {
 }
 
 void WindowEvents::LButtonUp(Window* under, Point screen) {
+  Reg().pointer = screen;
   Window* target = PointerTarget(under);
   if (!AcceptsInput(target)) return;
   target->OnLButtonUp(target->ToClient(screen));
 }
 
 void WindowEvents::LButtonDblClk(Window* under, Point screen) {
+  Reg().pointer = screen;
   SetHoverWindow(under);
   Window* target = PointerTarget(under);
   if (!AcceptsInput(target)) return;
