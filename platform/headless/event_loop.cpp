@@ -38,6 +38,14 @@ std::vector<int> EventLoop::TimerIds(WindowHandle window) const {
   return ids;
 }
 
+std::uint64_t EventLoop::AddAlarm(std::int64_t at, std::function<void()> call) {
+  std::uint64_t armed = ++armCount_;
+  alarms_[armed] = Alarm{std::max(at, now_), armed, std::move(call)};
+  return armed;
+}
+
+void EventLoop::CancelAlarm(std::uint64_t alarm) { alarms_.erase(alarm); }
+
 void EventLoop::Post(WindowHandle window, const Message& message) {
   queue_.push_back(Item{window, message, {}});
 }
@@ -67,6 +75,8 @@ std::optional<std::int64_t> EventLoop::NextDue() const {
   std::optional<std::int64_t> due;
   for (const auto& [key, timer] : timers_)
     if (!due || timer.due < *due) due = timer.due;
+  for (const auto& [id, alarm] : alarms_)
+    if (!due || alarm.due < *due) due = alarm.due;
   return due;
 }
 
@@ -97,7 +107,7 @@ void EventLoop::RunPending() {
     if (n == kMaxPendingRun) throw std::runtime_error("headless event loop: posted work never ends");
 }
 
-bool EventLoop::FireNextTimer(std::int64_t limit) {
+bool EventLoop::FireNext(std::int64_t limit) {
   auto next = timers_.end();
   for (auto it = timers_.begin(); it != timers_.end(); ++it) {
     const Timer& t = it->second;
@@ -105,6 +115,23 @@ bool EventLoop::FireNextTimer(std::int64_t limit) {
     if (next == timers_.end() || t.due < next->second.due ||
         (t.due == next->second.due && t.armed < next->second.armed))
       next = it;
+  }
+  auto alarm = alarms_.end();
+  for (auto it = alarms_.begin(); it != alarms_.end(); ++it) {
+    const Alarm& a = it->second;
+    if (a.due > limit) continue;
+    if (alarm == alarms_.end() || a.due < alarm->second.due) alarm = it;  // ids follow arming order
+  }
+  bool alarmFirst = alarm != alarms_.end() &&
+                    (next == timers_.end() || alarm->second.due < next->second.due ||
+                     (alarm->second.due == next->second.due && alarm->second.armed < next->second.armed));
+  if (alarmFirst) {
+    now_ = std::max(now_, alarm->second.due);
+    std::function<void()> call = std::move(alarm->second.call);
+    alarms_.erase(alarm);
+    ++dispatched_;
+    call();
+    return true;
   }
   if (next == timers_.end()) return false;
   auto [window, id] = next->first;
@@ -121,7 +148,7 @@ bool EventLoop::FireNextTimer(std::int64_t limit) {
 void EventLoop::Advance(std::int64_t ms) {
   std::int64_t end = now_ + std::max<std::int64_t>(ms, 0);
   RunPending();
-  while (FireNextTimer(end)) RunPending();
+  while (FireNext(end)) RunPending();
   now_ = std::max(now_, end);
 }
 

@@ -29,6 +29,12 @@ class EventLoop {
   // The ids of the window's running timers, ascending.
   std::vector<int> TimerIds(WindowHandle window) const;
 
+  // A one-shot call at a moment of virtual time (now, if that has passed), in
+  // line with the timers; the simulated devices (media graph) keep their
+  // schedules with these. Cancelling an unknown or spent alarm is harmless.
+  std::uint64_t AddAlarm(std::int64_t at, std::function<void()> call);
+  void CancelAlarm(std::uint64_t alarm);
+
   void Post(WindowHandle window, const Message& message);
   // Work the simulated system queues for a window, such as a state change report.
   void PostTask(WindowHandle window, std::function<void()> task);
@@ -38,17 +44,18 @@ class EventLoop {
 
   std::vector<Message> PendingMessages(WindowHandle window) const;
   bool HasPendingWork() const { return !queue_.empty() || !paints_.empty(); }
-  bool HasTimers() const { return !timers_.empty(); }
-  // When the earliest timer is due, if any runs.
+  bool HasTimers() const { return !timers_.empty() || !alarms_.empty(); }
+  // When the earliest timer or alarm is due, if any.
   std::optional<std::int64_t> NextDue() const;
 
   // Runs one posted item, or else one pending paint; false when there was none.
   bool RunOne();
   // Runs posted work in order and then pending paints, until none is left.
   void RunPending();
-  // Moves the clock to the earliest timer due no later than `limit`, re-arms it
-  // for its next period and fires it; false when no timer is due by then.
-  bool FireNextTimer(std::int64_t limit);
+  // Moves the clock to the earliest timer or alarm due no later than `limit`
+  // (ties: the one armed first) and fires it, re-arming a timer for its next
+  // period first; false when nothing is due by then.
+  bool FireNext(std::int64_t limit);
   // Runs everything due up to now + ms; the clock ends at exactly now + ms (or
   // later, when a nested run inside a handler went further).
   void Advance(std::int64_t ms);
@@ -69,6 +76,11 @@ class EventLoop {
     std::uint64_t armed = 0;  // arming order breaks ties between timers due together
   };
   using TimerKey = std::pair<WindowHandle, int>;
+  struct Alarm {
+    std::int64_t due = 0;
+    std::uint64_t armed = 0;
+    std::function<void()> call;
+  };
 
   std::int64_t now_ = 0;
   std::uint64_t armCount_ = 0;
@@ -76,6 +88,7 @@ class EventLoop {
   std::deque<Item> queue_;
   std::deque<WindowHandle> paints_;
   std::map<TimerKey, Timer> timers_;
+  std::map<std::uint64_t, Alarm> alarms_;  // by id
 };
 
 }  // namespace platform::headless

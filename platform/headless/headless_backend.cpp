@@ -31,7 +31,7 @@ void HeadlessBackend::RunModalLoop(const std::function<bool()>& done) {
     if (loop_.RunOne()) continue;
     std::optional<std::int64_t> due = loop_.NextDue();
     if (due && *due - quietSince <= modalQuietMs_) {
-      loop_.FireNextTimer(*due);
+      loop_.FireNext(*due);
       continue;
     }
     // Nothing left to do, or the run has gone quiet for long enough: the test acts.
@@ -68,7 +68,7 @@ bool HeadlessBackend::AdvanceUntil(const std::function<bool()>& done, std::int64
   std::int64_t end = loop_.Now() + std::max<std::int64_t>(maxMs, 0);
   loop_.RunPending();
   if (done()) return true;
-  while (loop_.FireNextTimer(end)) {
+  while (loop_.FireNext(end)) {
     loop_.RunPending();
     if (done()) return true;
   }
