@@ -39,7 +39,19 @@ class ContractDriver {
   // What the screen shows of a top-level window with its children, read back.
   virtual platform::Bitmap ScreenPixels(platform::Window& topLevel) = 0;
 
-  // Message boxes are answered with OK at once; these are the texts shown so far.
+  // Message boxes are answered with OK at once; these are the boxes shown so far:
+  // their text, their title and the labels of their buttons.
+  struct SeenMessageBox {
+    std::string text;
+    std::string title;
+    std::vector<std::string> buttons;
+  };
+  virtual std::vector<SeenMessageBox> MessageBoxes() {
+    // A driver that cannot read titles and buttons reports the texts only.
+    std::vector<SeenMessageBox> boxes;
+    for (std::string& text : MessageBoxTexts()) boxes.push_back({std::move(text), {}, {}});
+    return boxes;
+  }
   virtual std::vector<std::string> MessageBoxTexts() = 0;
 
   // True for the headless backend: time is virtual and exact.
