@@ -104,4 +104,34 @@ Point HeadlessBackend::ScreenPointOf(const Window& window, Point client) {
   return {origin.x + client.x, origin.y + client.y};
 }
 
+std::unique_ptr<MediaGraph> HeadlessBackend::CreateMediaGraph() {
+  auto graph = std::make_unique<HeadlessMediaGraph>(WeakSelf(), pictures_);
+  graphs_.push_back(graph.get());
+  return graph;
+}
+
+std::unique_ptr<ListView> HeadlessBackend::CreateListView(Window& parent, Rect bounds, ListViewEvents& events) {
+  auto list = std::make_unique<HeadlessListView>(parent, bounds, events);
+  HeadlessListView* raw = list.get();
+  std::weak_ptr<HeadlessBackend> self = WeakSelf();
+  list->SetOnGone([self, raw] {
+    if (auto backend = self.lock()) backend->Forget(raw);
+  });
+  lists_.push_back(raw);
+  return list;
+}
+
+std::optional<std::string> HeadlessBackend::ChooseFolder(Window*, const std::string& title,
+                                                         const std::string& startFolder) {
+  return choosers_.ChooseFolder(title, startFolder);
+}
+
+std::optional<std::string> HeadlessBackend::ChooseFileToOpen(Window*, const std::vector<FileFilter>& filters) {
+  return choosers_.ChooseFileToOpen(filters);
+}
+
+std::vector<HeadlessMediaGraph*> HeadlessBackend::MediaGraphs() const { return graphs_; }
+
+std::vector<HeadlessListView*> HeadlessBackend::ListViews() const { return lists_; }
+
 }  // namespace platform::headless

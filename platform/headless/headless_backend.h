@@ -10,7 +10,10 @@
 #include "platform/backend.h"
 #include "platform/headless/desktop.h"
 #include "platform/headless/event_loop.h"
+#include "platform/headless/headless_list_view.h"
+#include "platform/headless/headless_media_graph.h"
 #include "platform/headless/headless_window.h"
+#include "platform/headless/scripted_choosers.h"
 
 namespace platform::headless {
 
@@ -47,6 +50,11 @@ class HeadlessBackend : public Backend {
   void ShowMessageBox(Window* owner, const std::string& text) override;
   std::string ProgramPath() override { return programPath_; }
   bool IsOnline() override { return online_; }
+  std::unique_ptr<MediaGraph> CreateMediaGraph() override;
+  std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) override;
+  std::optional<std::string> ChooseFolder(Window* owner, const std::string& title,
+                                          const std::string& startFolder) override;
+  std::optional<std::string> ChooseFileToOpen(Window* owner, const std::vector<FileFilter>& filters) override;
 
   // ---- Time ----
   std::int64_t Now() const { return loop_.Now(); }
@@ -107,6 +115,17 @@ class HeadlessBackend : public Backend {
   void SetMessageBoxHook(std::function<void(const MessageBoxRecord&)> hook) { messageBoxHook_ = std::move(hook); }
   void SetProgramPath(std::string path) { programPath_ = std::move(path); }
   void SetOnline(bool online) { online_ = online; }
+  // What simulated clips show; by default a plain frame whose shade follows the second.
+  void SetPictureSource(PictureSource source) { pictures_ = std::move(source); }
+  ScriptedChoosers& Choosers() { return choosers_; }
+  // The graphs made so far that still exist, oldest first.
+  std::vector<HeadlessMediaGraph*> MediaGraphs() const;
+  // The list views made so far that still exist, oldest first.
+  std::vector<HeadlessListView*> ListViews() const;
+  // A handle that stops answering once this backend is gone.
+  std::weak_ptr<HeadlessBackend> WeakSelf() { return std::shared_ptr<HeadlessBackend>(lifetime_, this); }
+  void Forget(HeadlessMediaGraph* graph) { std::erase(graphs_, graph); }
+  void Forget(HeadlessListView* list) { std::erase(lists_, list); }
 
   EventLoop& Loop() { return loop_; }
   Desktop& Screen() { return desktop_; }
@@ -129,6 +148,12 @@ class HeadlessBackend : public Backend {
   std::function<void(const MessageBoxRecord&)> messageBoxHook_;
   std::string programPath_ = "/opt/zelvik/zelvik-player";
   bool online_ = true;
+  PictureSource pictures_;
+  ScriptedChoosers choosers_;
+  std::vector<HeadlessMediaGraph*> graphs_;
+  std::vector<HeadlessListView*> lists_;
+  // Graphs and list views may outlive the backend: they reach it through this.
+  std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
 }  // namespace platform::headless
