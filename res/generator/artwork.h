@@ -14,10 +14,6 @@ void PaintSpeedDigit(cairo_t* cr, int digit);
 void PaintCompass(cairo_t* cr, int sector);
 // The empty G-sensor graph on 340 x 166.
 void PaintGraph(cairo_t* cr);
-// The readout "mm : ss" of a clip length on 89 x 24.
-void PaintLengthLabel(cairo_t* cr, const char* text);
-// A small pixel digit 0..9 (7 x 12) or the colon (11 x 12, digit -1) at (x, y).
-void PaintTimeGlyph(cairo_t* cr, double x, double y, int digit);
 
 }  // namespace art
 

@@ -2,7 +2,7 @@
 // paints: the video and the map, the caption line, the sliders, the time readouts,
 // the transport bar, the speed, heading and G-sensor panels and the clip list. The
 // places show the panels at rest (unlit digits, a dial without needle, an empty
-// graph) until the program draws over them.
+// graph, plain time readouts) until the program draws over them.
 #include <cmath>
 
 #include "res/generator/artwork.h"
@@ -72,20 +72,13 @@ void CentrePanel(cairo_t* cr) {
   Well(cr, {396, 500, 344, 258}, 3, colour::kWell);
   Outline(cr, Box{422, 504, 296, 14}.Grown(1), 0, colour::kAccentDim, 0.45);
 
+  // The time readouts stay plain until the program writes them.
   Readout(cr, {431, 528, 40, 12}, 2);
-  for (int i = 0; i < 5; ++i) {  // 00:00 at rest
-    static constexpr double kX[] = {431, 438, 445, 457, 464};
-    PaintTimeGlyph(cr, kX[i], 528, i == 2 ? -1 : 0);
-  }
   TextStyle small = ScaleStyle();
   small.colour = colour::kLabelDim;
   Text(cr, "ELAPSED", small, 480, 538);
   Text(cr, "LENGTH", small, 636, 538, Align::kRight);
   Readout(cr, {643, 522, 89, 24}, 0);
-  cairo_save(cr);
-  cairo_translate(cr, 643, 522);
-  PaintLengthLabel(cr, "01 : 00");
-  cairo_restore(cr);
 
   Readout(cr, kGraph, 0);
   cairo_save(cr);

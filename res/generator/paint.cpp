@@ -95,24 +95,6 @@ void Well(cairo_t* cr, Box place, double border, Rgb fill) {
   FillBox(cr, place, fill);
 }
 
-void Screw(cairo_t* cr, double cx, double cy) {
-  cairo_arc(cr, cx, cy + 0.6, 3.2, 0, 2 * M_PI);
-  SetColour(cr, colour::kEdgeLight, 0.35);
-  cairo_fill(cr);
-  cairo_pattern_t* p = cairo_pattern_create_radial(cx - 1, cy - 1, 0.5, cx, cy, 3);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.42, 0.47, 0.53);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.12, 0.14, 0.17);
-  cairo_arc(cr, cx, cy, 3, 0, 2 * M_PI);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  cairo_move_to(cr, cx - 2, cy + 1.2);
-  cairo_line_to(cr, cx + 2, cy - 1.2);
-  SetColour(cr, colour::kEdgeDark, 0.9);
-  cairo_set_line_width(cr, 0.9);
-  cairo_stroke(cr);
-}
-
 namespace {
 
 PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& style) {
@@ -146,8 +128,8 @@ PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& sty
 // Moves to the layout's top-left so that its baseline lies on `baseline`.
 void PlaceLayout(cairo_t* cr, PangoLayout* layout, const TextStyle& style, double x, double baseline,
                  Align align) {
-  PangoRectangle ink, logical;
-  pango_layout_get_extents(layout, &ink, &logical);
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
   double width = logical.width / static_cast<double>(PANGO_SCALE);
   if (style.spacing != 0) width -= style.spacing;  // no space after the last letter
   double left = x;
@@ -173,18 +155,6 @@ void TextPath(cairo_t* cr, std::string_view text, const TextStyle& style, double
   PlaceLayout(cr, layout, style, x, baseline, align);
   pango_cairo_layout_path(cr, layout);
   g_object_unref(layout);
-}
-
-double TextWidth(std::string_view text, const TextStyle& style) {
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-  cairo_t* cr = cairo_create(s);
-  PangoLayout* layout = MakeLayout(cr, text, style);
-  PangoRectangle logical;
-  pango_layout_get_extents(layout, nullptr, &logical);
-  g_object_unref(layout);
-  cairo_destroy(cr);
-  cairo_surface_destroy(s);
-  return logical.width / static_cast<double>(PANGO_SCALE) - style.spacing;
 }
 
 double CapHeight(const TextStyle& style) {

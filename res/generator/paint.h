@@ -40,8 +40,6 @@ void Plate(cairo_t* cr, Box b, double radius = 6);
 void Well(cairo_t* cr, Box place, double border, Rgb fill);
 // The title strip of a window without a caption bar, with its title at the left.
 void TitleStrip(cairo_t* cr, double width, double height, std::string_view title);
-// A small screw head.
-void Screw(cairo_t* cr, double cx, double cy);
 
 enum class Align { kLeft, kCentre, kRight };
 
@@ -61,7 +59,6 @@ void TextIn(cairo_t* cr, std::string_view text, const TextStyle& style, Box b);
 // Adds the text's outline to the path, for glows; same placement as Text.
 void TextPath(cairo_t* cr, std::string_view text, const TextStyle& style, double x, double baseline,
               Align align = Align::kLeft);
-double TextWidth(std::string_view text, const TextStyle& style);
 double CapHeight(const TextStyle& style);
 
 // An engraved label: small bold capitals in the label colour.

@@ -26,21 +26,7 @@ constexpr std::array<Glyph5x9, 10> kDigits = {{
 
 constexpr int kGlyphTop = 2;  // rows 2..10 of 12
 
-Image TimeGlyph(int digit) {
-  const int width = digit < 0 ? 11 : 7;
-  Canvas canvas(width, 12);
-  PaintTimeGlyph(canvas.cr(), 0, 0, digit);
-  return canvas.Opaque(colour::kWell);
-}
-
-Image LengthLabel(const char* text) {
-  Canvas canvas(89, 24);
-  PaintLengthLabel(canvas.cr(), text);
-  return canvas.Opaque(colour::kWell);
-}
-
-}  // namespace
-
+// A pixel digit 0..9 (7 x 12) or the colon (11 x 12, digit -1) at (x, y).
 void PaintTimeGlyph(cairo_t* cr, double x, double y, int digit) {
   const int width = digit < 0 ? 11 : 7;
   FillBox(cr, {x, y, static_cast<double>(width), 12}, colour::kWell);
@@ -55,6 +41,7 @@ void PaintTimeGlyph(cairo_t* cr, double x, double y, int digit) {
       if (rows[static_cast<std::size_t>(row)][col] == '#') FillBox(cr, {x + 1 + col, y + kGlyphTop + row, 1, 1}, colour::kAccent);
 }
 
+// The readout of a clip length on 89 x 24.
 void PaintLengthLabel(cairo_t* cr, const char* text) {
   FillBox(cr, {0, 0, 89, 24}, colour::kWell);
   TextStyle style;
@@ -67,6 +54,21 @@ void PaintLengthLabel(cairo_t* cr, const char* text) {
   cairo_new_path(cr);
   TextIn(cr, text, style, {0, 0, 89, 24});
 }
+
+Image TimeGlyph(int digit) {
+  const int width = digit < 0 ? 11 : 7;
+  Canvas canvas(width, 12);
+  PaintTimeGlyph(canvas.cr(), 0, 0, digit);
+  return canvas.Opaque(colour::kWell);
+}
+
+Image LengthLabel(const char* text) {
+  Canvas canvas(89, 24);
+  PaintLengthLabel(canvas.cr(), text);
+  return canvas.Opaque(colour::kWell);
+}
+
+}  // namespace
 
 void AddTimeDigits(Catalogue& out) {
   for (int d = 0; d < 10; ++d) out.Add(299 + d, TimeGlyph(d));
