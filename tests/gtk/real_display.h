@@ -105,11 +105,31 @@ inline void FocusTopLevel(platform::Window& window) {
   Pump();
 }
 
-// Presses and releases a key as the keyboard would, to the window with the focus.
-inline void TypeKeySym(KeySym keysym) {
+// Presses and releases a key as the keyboard would, to the window with the focus;
+// with a modifier key (such as XK_Shift_L) held, when one is given.
+inline void TypeKeySym(KeySym keysym, KeySym modifier = NoSymbol) {
+  KeyCode modifierCode = modifier != NoSymbol ? XKeysymToKeycode(XDisplay(), modifier) : 0;
   KeyCode code = XKeysymToKeycode(XDisplay(), keysym);
+  if (modifierCode != 0) XTestFakeKeyEvent(XDisplay(), modifierCode, True, CurrentTime);
   XTestFakeKeyEvent(XDisplay(), code, True, CurrentTime);
   XTestFakeKeyEvent(XDisplay(), code, False, CurrentTime);
+  if (modifierCode != 0) XTestFakeKeyEvent(XDisplay(), modifierCode, False, CurrentTime);
+  Pump();
+}
+
+// The window manager's close request (WM_DELETE_WINDOW) to a top-level window.
+inline void SendCloseRequest(platform::Window& topLevel) {
+  GtkWindow* gtkWindow = platform::gtk::GtkWindowOf(topLevel);
+  if (gtkWindow == nullptr) return;
+  ::Window xid = gdk_x11_window_get_xid(gtk_widget_get_window(GTK_WIDGET(gtkWindow)));
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = xid;
+  event.xclient.message_type = XInternAtom(XDisplay(), "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(XDisplay(), "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(XDisplay(), xid, False, NoEventMask, &event);
   Pump();
 }
 
