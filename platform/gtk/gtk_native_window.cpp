@@ -33,6 +33,13 @@ GdkPixbuf* PixbufFromBitmap(const Bitmap& bitmap) {
   return pixbuf;
 }
 
+// Shows the window and gives it the keyboard. GTK asks for the focus of a window
+// that is already mapped only, so the window is mapped first.
+void ShowActive(GtkWindow* window) {
+  gtk_widget_show(GTK_WIDGET(window));
+  gtk_window_present(window);
+}
+
 }  // namespace
 
 GtkNativeWindow::GtkNativeWindow(Window& window) : window_(window), handle_(window.Handle()) {
@@ -49,11 +56,18 @@ GtkNativeWindow::~GtkNativeWindow() {
   DetachWindowWidget(widget_);
   if (toplevel_ != nullptr) {
     DisconnectTopLevelEvents(toplevel_, window_);
+    ActivateOwnerIfActive();
     gtk_widget_destroy(toplevel_);
   } else {
     gtk_widget_destroy(widget_);
     g_object_unref(widget_);
   }
+}
+
+void GtkNativeWindow::ActivateOwnerIfActive() {
+  GtkWindow* owner = gtk_window_get_transient_for(GTK_WINDOW(toplevel_));
+  if (owner != nullptr && gtk_window_is_active(GTK_WINDOW(toplevel_)) && gtk_widget_get_visible(GTK_WIDGET(owner)))
+    ShowActive(owner);
 }
 
 GtkNativeWindow* GtkNativeWindow::Of(const Window& window) {
@@ -76,7 +90,7 @@ void GtkNativeWindow::CreateTopLevel() {
   gtk_container_add(GTK_CONTAINER(toplevel_), widget_);
   gtk_widget_show(widget_);
   ConnectTopLevelEvents(toplevel_, window_);
-  if (window_.IsVisible()) gtk_widget_show(toplevel_);
+  if (window_.IsVisible()) ShowActive(gtkWindow);
 }
 
 void GtkNativeWindow::CreateChild() {
@@ -97,8 +111,10 @@ void GtkNativeWindow::SetVisible(bool visible) {
   if (visible) {
     Rect bounds = window_.Bounds();
     gtk_window_move(GTK_WINDOW(toplevel_), bounds.x, bounds.y);
-    gtk_widget_show(toplevel_);
+    // Showing a window activates it, and its owner is active again when it goes.
+    ShowActive(GTK_WINDOW(toplevel_));
   } else {
+    ActivateOwnerIfActive();
     gtk_widget_hide(toplevel_);
   }
 }

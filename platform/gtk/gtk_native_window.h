@@ -37,6 +37,8 @@ class GtkNativeWindow final : public NativeWindow {
  private:
   void CreateTopLevel();
   void CreateChild();
+  // A window manager would do it: the owner of the active window takes over when it goes.
+  void ActivateOwnerIfActive();
 
   Window& window_;
   WindowHandle handle_;

@@ -33,4 +33,34 @@ TEST_F(KeysTest, KeypadAndShiftedKeysArriveAsTheKeysTheyMean) {
   }
 }
 
+TEST_F(KeysTest, AShownWindowTakesTheKeyboardAndItsOwnerTakesItBackWhenItGoes) {
+  auto log = std::make_shared<EventLog>();
+  RecordingWindow owner("owner", log), hidden("hidden", log);
+  auto owned = std::make_unique<RecordingWindow>("owned", log);
+  real_display::MovePointer({1200, 1000});  // keys follow the focus, not the pointer
+  ASSERT_TRUE(owner.CreateTopLevel(nullptr, {100, 100, 160, 120}, true));
+  ASSERT_TRUE(owned->CreateTopLevel(&owner, {120, 120, 60, 40}));
+  ASSERT_TRUE(hidden.CreateTopLevel(&owner, {200, 120, 60, 40}));
+  auto typeEscape = [&](const std::string& expected) {
+    log->clear();
+    real_display::TypeKeySym(XK_Escape);
+    ASSERT_TRUE(real_display::RunUntil([&] { return !log->empty(); }, 2000)) << "no key for " << expected;
+    EXPECT_EQ(log->back(), expected + " key Escape");
+  };
+  real_display::Pump();
+  typeEscape("owner");
+  owned->Show(true);
+  real_display::Pump();
+  typeEscape("owned");
+  owned.reset();  // destroyed
+  real_display::Pump();
+  typeEscape("owner");
+  hidden.Show(true);
+  real_display::Pump();
+  typeEscape("hidden");
+  hidden.Show(false);
+  real_display::Pump();
+  typeEscape("owner");
+}
+
 }  // namespace
