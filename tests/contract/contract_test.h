@@ -54,14 +54,6 @@ class ContractTest : public ::testing::Test {
     ASSERT_TRUE(WaitShows(top, {1, 1}, top.background)) << top.Name() << " never reached the screen";
   }
 
-  // The entries of a log that contain any of `words`, in order.
-  static std::vector<std::string> Only(const EventLog& log, std::vector<std::string> words) {
-    std::vector<std::string> out;
-    for (const std::string& e : log)
-      if (std::any_of(words.begin(), words.end(), [&](const std::string& w) { return e.find(w) != std::string::npos; }))
-        out.push_back(e);
-    return out;
-  }
   static int IndexOf(const EventLog& log, const std::string& entry) {
     auto it = std::find(log.begin(), log.end(), entry);
     return it == log.end() ? -1 : static_cast<int>(it - log.begin());

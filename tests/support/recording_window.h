@@ -14,6 +14,18 @@
 
 using EventLog = std::vector<std::string>;
 
+// The entries of a log that contain any of `words`, in order.
+inline std::vector<std::string> Only(const EventLog& log, const std::vector<std::string>& words) {
+  std::vector<std::string> out;
+  for (const std::string& e : log)
+    for (const std::string& w : words)
+      if (e.find(w) != std::string::npos) {
+        out.push_back(e);
+        break;
+      }
+  return out;
+}
+
 class RecordingWindow : public platform::Window {
  public:
   using Point = platform::Point;
