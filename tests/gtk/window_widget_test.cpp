@@ -41,3 +41,33 @@ TEST_F(WindowWidgetTest, ChildrenReachingOutOfTheirParentAreClippedAndTheTopLeve
 }
 
 }  // namespace
+
+namespace {
+
+// Handlers close windows all the time (a dialog's OK button, Escape): the window
+// and its widgets go while the toolkit is still delivering the event to them.
+TEST_F(WindowWidgetTest, AWindowMayDestroyItselfInItsOwnInputHandlers) {
+  for (bool byKey : {false, true}) {
+    SCOPED_TRACE(byKey ? "by a key" : "by a click");
+    RecordingWindow top("top"), child("child");
+    ASSERT_TRUE(top.CreateTopLevel(nullptr, {100, 100, 120, 80}, true));
+    ASSERT_TRUE(child.CreateChild(top, {10, 10, 40, 30}, 1, true));
+    real_display::WaitForFrame(top);
+    child.onDown = [&](platform::Point) { top.Destroy(); };
+    top.onKey = [&](platform::Key) { top.Destroy(); };
+    if (byKey) {
+      real_display::FocusTopLevel(top);
+      real_display::TypeKeySym(XK_Escape);
+    } else {
+      real_display::MovePointer({120, 120});
+      real_display::LeftButton(true);
+      real_display::MovePointer({125, 125});
+      real_display::LeftButton(false);
+    }
+    EXPECT_TRUE(real_display::RunUntil([&] { return !top.IsCreated(); }, 2000));
+    EXPECT_FALSE(child.IsCreated());
+    real_display::RunFor(100);
+  }
+}
+
+}  // namespace
