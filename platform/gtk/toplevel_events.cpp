@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/gtk/key_map.h"
+#include "platform/gtk/x11_desktop.h"
 #include "platform/window_events.h"
 
 namespace platform::gtk {
@@ -96,7 +97,10 @@ gboolean StateChanged(GtkWidget*, GdkEventWindowState* event, gpointer data) {
   return FALSE;
 }
 
-gboolean Configured(GtkWidget*, GdkEventConfigure* event, gpointer data) {
+gboolean Configured(GtkWidget* toplevel, GdkEventConfigure* event, gpointer data) {
+  // A reparenting window manager makes the server report passing positions while
+  // it frames the window; where it puts the window it tells in a synthetic event.
+  if (!event->send_event && WindowManagerRuns(gtk_widget_get_window(toplevel))) return FALSE;
   Window& window = WindowOf(data);
   Point origin{event->x, event->y};
   if (origin != window.Bounds().TopLeft()) WindowEvents::Moved(window, origin);

@@ -42,6 +42,10 @@ TEST_F(KeysTest, AShownWindowTakesTheKeyboardAndItsOwnerTakesItBackWhenItGoes) {
   ASSERT_TRUE(owned->CreateTopLevel(&owner, {120, 120, 60, 40}));
   ASSERT_TRUE(hidden.CreateTopLevel(&owner, {200, 120, 60, 40}));
   auto typeEscape = [&](const std::string& expected) {
+    // A window manager passes the keyboard on in its own time: wait, as a user would.
+    RecordingWindow* window = expected == "owner" ? &owner : expected == "hidden" ? &hidden : owned.get();
+    EXPECT_TRUE(real_display::RunUntil([&] { return gtk_window_is_active(platform::gtk::GtkWindowOf(*window)); }, 2000))
+        << expected << " never became active";
     log->clear();
     real_display::TypeKeySym(XK_Escape);
     ASSERT_TRUE(real_display::RunUntil([&] { return !log->empty(); }, 2000)) << "no key for " << expected;
