@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "platform/gtk/gst_media_graph.h"
 #include "platform/gtk/gtk_native_window.h"
 #include "platform/gtk/input_gate.h"
 #include "platform/gtk/message_box.h"
@@ -52,6 +53,8 @@ void DesktopBackend::ShowMessageBox(Window* owner, const std::string& text) {
 std::string DesktopBackend::ProgramPath() { return RunningProgramPath(); }
 
 bool DesktopBackend::IsOnline() { return NetworkFullyConnected(); }
+
+std::unique_ptr<MediaGraph> DesktopBackend::CreateMediaGraph() { return std::make_unique<GstMediaGraph>(); }
 
 }  // namespace gtk
 }  // namespace platform

@@ -21,6 +21,7 @@ class DesktopBackend final : public Backend {
   void ShowMessageBox(Window* owner, const std::string& text) override;
   std::string ProgramPath() override;
   bool IsOnline() override;
+  std::unique_ptr<MediaGraph> CreateMediaGraph() override;
 
  private:
   EventSources events_;
