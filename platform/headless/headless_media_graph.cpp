@@ -62,6 +62,7 @@ void HeadlessMediaGraph::Schedule() {
   double nextSecond = std::floor(basePosition_) + 1.0;
   if (nextSecond < stopTime_)
     alarms_.push_back(loop.AddAlarm(timeOf(nextSecond), [this] {
+      Rebase();  // the next alarm counts from the second just reached
       ShowPicture();
       Schedule();
     }));
