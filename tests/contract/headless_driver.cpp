@@ -1,10 +1,12 @@
 // The contract driver for the headless backend: virtual time, simulated input
 // and the simulated screen.
 
+#include <cmath>
 #include <memory>
 
 #include "platform/headless/headless_backend.h"
 #include "tests/contract/driver.h"
+#include "tools/card/frame_signature.h"
 
 namespace {
 
@@ -15,6 +17,13 @@ class HeadlessDriver : public ContractDriver {
   void SetUp() override {
     auto backend = std::make_unique<HeadlessBackend>();
     backend_ = backend.get();
+    // Simulated clips show the band that names each picture's second, as the made clips do.
+    backend_->SetPictureSource([](const std::string&, double seconds, platform::Size size) {
+      platform::Bitmap picture(size.width, size.height, platform::Rgb(90, 110, 90));
+      card::DrawFrameSignature(picture.Bytes(), picture.Width(), picture.Height(), picture.Stride(),
+                               static_cast<int>(std::floor(seconds)));
+      return picture;
+    });
     platform::InstallBackend(std::move(backend));
   }
   void TearDown() override {
