@@ -314,7 +314,9 @@ void GstMediaGraph::DrawPicture() {
   if (window == nullptr || !shown_) return;
   const Rect from = source_.Empty() ? Rect{0, 0, shown_->Width(), shown_->Height()} : source_;
   const Rect to = destination_.Empty() ? window->ClientRect() : destination_;
-  window->GetDC().StretchCopy(to, *shown_, from);
+  DrawContext dc = window->GetDC();
+  shown_->DrawInto(dc.Target(), to, from);
+  dc.Touched(to);
 }
 
 bool GstMediaGraph::NativeVideoSize(Size& size) {
@@ -343,7 +345,7 @@ void GstMediaGraph::RepaintVideo() {
 std::vector<std::uint8_t> GstMediaGraph::CurrentImage() {
   // A newer picture about to be drawn is the one the screen shows next.
   if (TakeLatestPicture()) DrawPicture();
-  return shown_ ? PackedDib(*shown_) : std::vector<std::uint8_t>{};
+  return shown_ ? PackedDib(shown_->ToBitmap()) : std::vector<std::uint8_t>{};
 }
 
 }  // namespace platform::gtk

@@ -1,9 +1,7 @@
 #include "platform/gtk/video_frames.h"
 
 #include <gst/app/gstappsink.h>
-#include <gst/video/video.h>
 
-#include <cstring>
 #include <mutex>
 
 namespace platform::gtk {
@@ -23,27 +21,6 @@ using HandoffRef = std::shared_ptr<FrameHandoff>;
 
 void DeleteRef(gpointer ref) { delete static_cast<HandoffRef*>(ref); }
 
-// A BGRx sample as a bitmap; the unused fourth byte is cleared, as bitmaps keep it.
-VideoFrames::Picture PictureOf(GstSample* sample) {
-  GstCaps* caps = gst_sample_get_caps(sample);
-  GstBuffer* buffer = gst_sample_get_buffer(sample);
-  GstVideoInfo info;
-  if (caps == nullptr || buffer == nullptr || !gst_video_info_from_caps(&info, caps)) return nullptr;
-  GstVideoFrame frame;
-  if (!gst_video_frame_map(&frame, &info, buffer, GST_MAP_READ)) return nullptr;
-  const int width = GST_VIDEO_FRAME_WIDTH(&frame), height = GST_VIDEO_FRAME_HEIGHT(&frame);
-  const auto* pixels = static_cast<const std::uint8_t*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
-  const int stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
-  auto picture = std::make_shared<Bitmap>(width, height);
-  for (int y = 0; y < height; ++y) {
-    std::uint32_t* row = picture->Row(y);
-    std::memcpy(row, pixels + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(width) * 4);
-    for (int x = 0; x < width; ++x) row[x] &= 0x00FFFFFFu;
-  }
-  gst_video_frame_unmap(&frame);
-  return picture;
-}
-
 // Runs on the user-interface thread.
 gboolean OnWake(gpointer data) {
   FrameHandoff& handoff = **static_cast<HandoffRef*>(data);
@@ -58,9 +35,7 @@ gboolean OnWake(gpointer data) {
 // Runs on a streaming thread: keeps the picture and wakes the user-interface
 // thread once for however many pictures come before it looks.
 void Deliver(const HandoffRef& handoff, GstSample* sample) {
-  if (sample == nullptr) return;
-  VideoFrames::Picture picture = PictureOf(sample);
-  gst_sample_unref(sample);
+  VideoFrames::Picture picture = VideoPicture::FromSample(sample);
   if (!picture) return;
   bool wake = false;
   {

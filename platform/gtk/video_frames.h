@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/raster/bitmap.h"
+#include "platform/gtk/video_picture.h"
 
 namespace platform::gtk {
 
@@ -14,12 +14,12 @@ struct FrameHandoff;
 // The pictures of a playbin, handed from its streaming threads to the
 // user-interface thread. A sink bin (videoconvert to BGRx, then an appsink)
 // takes every picture as it becomes due, the preroll picture included; the
-// newest is kept as a bitmap and the user-interface thread is woken through an
-// idle source on the default main context. The streaming threads never wait for
-// the user-interface thread.
+// newest is kept as decoded (no copy) and the user-interface thread is woken
+// through an idle source on the default main context. The streaming threads
+// never wait for the user-interface thread.
 class VideoFrames {
  public:
-  using Picture = std::shared_ptr<const Bitmap>;
+  using Picture = std::shared_ptr<const VideoPicture>;
 
   // `onPicture` runs on the user-interface thread when a newer picture has come,
   // never after this object is gone.
