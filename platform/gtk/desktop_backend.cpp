@@ -8,6 +8,7 @@
 #include "platform/gtk/gst_media_graph.h"
 #include "platform/gtk/gtk_native_window.h"
 #include "platform/gtk/input_gate.h"
+#include "platform/gtk/media_warm_up.h"
 #include "platform/gtk/message_box.h"
 #include "platform/gtk/system_queries.h"
 
@@ -18,6 +19,7 @@ std::unique_ptr<Backend> CreateDesktopBackend(int& argc, char**& argv) {
   if (!initialised) {
     if (!gtk_init_check(&argc, &argv)) throw std::runtime_error("cannot open the display (is DISPLAY set?)");
     gst_init(&argc, &argv);
+    gtk::StartMediaWarmUp();
     gtk::InstallInputGate();
     initialised = true;
   }
