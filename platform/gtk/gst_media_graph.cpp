@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "platform/gtk/audio_output.h"
+#include "platform/gtk/media_volume.h"
 #include "platform/gtk/packed_dib.h"
 
 GST_DEBUG_CATEGORY_STATIC(zelvik_media);
@@ -218,10 +219,7 @@ void GstMediaGraph::SetRate(double rate) {
 }
 
 void GstMediaGraph::SetVolume(long hundredthsOfDecibel) {
-  if (playbin_ == nullptr) return;
-  const long level = std::clamp(hundredthsOfDecibel, -10000L, 0L);
-  const double amplitude = level <= -10000 ? 0.0 : std::pow(10.0, static_cast<double>(level) / 2000.0);
-  g_object_set(playbin_, "volume", amplitude, nullptr);
+  if (playbin_ != nullptr) g_object_set(playbin_, "volume", AmplitudeOfVolume(hundredthsOfDecibel), nullptr);
 }
 
 // ---- Events ----
