@@ -72,8 +72,13 @@ CZelvikPlayerDlg& PlayerTest::StartPlayer() {
 }
 
 int PlayerTest::RunProgram(std::function<void(CZelvikPlayerDlg&)> whileRunning) {
+  return RunProgramWith("", std::move(whileRunning));
+}
+
+int PlayerTest::RunProgramWith(const std::string& argument, std::function<void(CZelvikPlayerDlg&)> whileRunning) {
   configPath = DeriveConfigPath(Backend().ProgramPath());
   CZelvikPlayerDlg dialog;
+  dialog.startArgument = argument;
   bool acted = false;
   WhenModalIdle(
       [&] {

@@ -39,6 +39,8 @@ class PlayerTest : public HeadlessTest {
   // The same, through the program's own start, with the modal run: `whileRunning`
   // acts once the window runs and ends the run (e.g. with the close button).
   int RunProgram(std::function<void(CZelvikPlayerDlg&)> whileRunning);
+  // The same, started with a folder or clip argument.
+  int RunProgramWith(const std::string& argument, std::function<void(CZelvikPlayerDlg&)> whileRunning);
 
   // A clip file the media graph can open: an AVI header with its length and size.
   std::string MakeClip(const std::string& relativePath, double seconds, int width = 800, int height = 480);
