@@ -47,7 +47,7 @@ CListDlg::~CListDlg() { Destroy(); }
 bool CListDlg::OnInitDialog() {
   folderNumber = 0;
   pendingPlay = 0;
-  currentFolder = "/";
+  currentFolder = std::string(1, '/');  // the root; written so to spare GCC 12 a false -Wrestrict
   folderPath = currentFolder;
   listView = platform::CreateListView(*this, kListRect, *this);
   listView->SetColumnWidths({42, 76, 200});

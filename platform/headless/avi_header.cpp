@@ -36,4 +36,26 @@ std::optional<AviFacts> ReadAviFacts(const std::string& path) {
   return facts;
 }
 
+bool WriteAviHeaderFile(const std::string& path, const AviFacts& facts) {
+  std::ofstream out(path, std::ios::binary);
+  auto put32 = [&out](std::uint32_t v) {
+    const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 24)};
+    out.write(bytes, 4);
+  };
+  constexpr std::uint32_t kFramePeriodUs = 100000;
+  auto frames = static_cast<std::uint32_t>(facts.seconds * 10.0 + 0.5);
+  out.write("RIFF", 4);
+  put32(4 + 12 + 8 + 56);
+  out.write("AVI LIST", 8);
+  put32(4 + 8 + 56);
+  out.write("hdrlavih", 8);
+  put32(56);
+  const std::uint32_t header[14] = {kFramePeriodUs, 0, 0, 0, frames, 0, 2, 0,
+                                    static_cast<std::uint32_t>(facts.width), static_cast<std::uint32_t>(facts.height),
+                                    0, 0, 0, 0};
+  for (std::uint32_t v : header) put32(v);
+  return static_cast<bool>(out);
+}
+
 }  // namespace platform::headless

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include "app/config_path.h"
 #include "app/playback_clock.h"
 #include "device/device_config.h"
+#include "platform/headless/avi_header.h"
 #include "platform/resources.h"
 #include "playback/screen_dlg.h"
 #include "recordings/clip_list_dlg.h"
@@ -18,12 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void Put32(std::ofstream& out, std::uint32_t v) {
-  char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                   static_cast<char>(v >> 24)};
-  out.write(bytes, 4);
-}
 
 // Which of `ids` the w x h block at (x, y) of the shot shows, or -1.
 int Match(const platform::Bitmap& shot, int x, int y, int w, int h, const std::vector<int>& ids) {
@@ -94,19 +88,7 @@ int PlayerTest::RunProgramWith(const std::string& argument, std::function<void(C
 std::string PlayerTest::MakeClip(const std::string& relativePath, double seconds, int width, int height) {
   fs::path path = card / relativePath;
   fs::create_directories(path.parent_path());
-  std::ofstream out(path, std::ios::binary);
-  constexpr std::uint32_t kFramePeriodUs = 100000;  // 10 frames a second
-  auto frames = static_cast<std::uint32_t>(seconds * 10.0 + 0.5);
-  out.write("RIFF", 4);
-  Put32(out, 4 + 12 + 8 + 56);
-  out.write("AVI LIST", 8);
-  Put32(out, 4 + 8 + 56);
-  out.write("hdrlavih", 8);
-  Put32(out, 56);
-  for (std::uint32_t v : std::array<std::uint32_t, 14>{kFramePeriodUs, 0, 0, 0, frames, 0, 2, 0,
-                                                       static_cast<std::uint32_t>(width),
-                                                       static_cast<std::uint32_t>(height), 0, 0, 0, 0})
-    Put32(out, v);
+  platform::headless::WriteAviHeaderFile(path.string(), {seconds, width, height});
   return path.string();
 }
 
