@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/gtk/gst_media_graph.h"
+#include "platform/gtk/gtk_list_view.h"
 #include "platform/gtk/gtk_native_window.h"
 #include "platform/gtk/input_gate.h"
 #include "platform/gtk/media_warm_up.h"
@@ -57,6 +58,10 @@ std::string DesktopBackend::ProgramPath() { return RunningProgramPath(); }
 bool DesktopBackend::IsOnline() { return NetworkFullyConnected(); }
 
 std::unique_ptr<MediaGraph> DesktopBackend::CreateMediaGraph() { return std::make_unique<GstMediaGraph>(); }
+
+std::unique_ptr<ListView> DesktopBackend::CreateListView(Window& parent, Rect bounds, ListViewEvents& events) {
+  return std::make_unique<GtkListView>(parent, bounds, events);
+}
 
 }  // namespace gtk
 }  // namespace platform

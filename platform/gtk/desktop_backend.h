@@ -22,6 +22,7 @@ class DesktopBackend final : public Backend {
   std::string ProgramPath() override;
   bool IsOnline() override;
   std::unique_ptr<MediaGraph> CreateMediaGraph() override;
+  std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) override;
 
  private:
   EventSources events_;
