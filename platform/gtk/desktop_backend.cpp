@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "platform/gtk/chooser_dialogs.h"
 #include "platform/gtk/gst_media_graph.h"
 #include "platform/gtk/gtk_list_view.h"
 #include "platform/gtk/gtk_native_window.h"
@@ -61,6 +62,15 @@ std::unique_ptr<MediaGraph> DesktopBackend::CreateMediaGraph() { return std::mak
 
 std::unique_ptr<ListView> DesktopBackend::CreateListView(Window& parent, Rect bounds, ListViewEvents& events) {
   return std::make_unique<GtkListView>(parent, bounds, events);
+}
+
+std::optional<std::string> DesktopBackend::ChooseFolder(Window* owner, const std::string& title,
+                                                        const std::string& startFolder) {
+  return RunFolderChooser(owner != nullptr ? GtkWindowOf(*owner) : nullptr, title, startFolder);
+}
+
+std::optional<std::string> DesktopBackend::ChooseFileToOpen(Window* owner, const std::vector<FileFilter>& filters) {
+  return RunOpenFileChooser(owner != nullptr ? GtkWindowOf(*owner) : nullptr, filters);
 }
 
 }  // namespace gtk

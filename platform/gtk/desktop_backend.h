@@ -23,6 +23,9 @@ class DesktopBackend final : public Backend {
   bool IsOnline() override;
   std::unique_ptr<MediaGraph> CreateMediaGraph() override;
   std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) override;
+  std::optional<std::string> ChooseFolder(Window* owner, const std::string& title,
+                                          const std::string& startFolder) override;
+  std::optional<std::string> ChooseFileToOpen(Window* owner, const std::vector<FileFilter>& filters) override;
 
  private:
   EventSources events_;
