@@ -67,10 +67,19 @@ std::function<bool(Colour)> Near(Colour wanted, int tolerance) {
   };
 }
 
+// The toolkit's complaints (a call on a widget that is gone, a bad argument) fail the test.
+void FailOnComplaint(const gchar* domain, GLogLevelFlags, const gchar* message, gpointer) {
+  ADD_FAILURE() << domain << ": " << message;
+}
+
+constexpr auto kComplaints = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
+
 class ListViewTest : public DesktopTest {
  protected:
   void SetUp() override {
     DesktopTest::SetUp();
+    for (const char* domain : {"Gtk", "Gdk", "GLib-GObject", "GLib"})
+      logHandlers.emplace_back(domain, g_log_set_handler(domain, kComplaints, FailOnComplaint, nullptr));
     ASSERT_TRUE(top.CreateTopLevel(nullptr, kTopBounds, true));
     list = platform::CreateListView(top, {0, 0, kTopBounds.width, kTopBounds.height}, events);
     list->SetColumnWidths({42, 76, 200});
@@ -85,6 +94,7 @@ class ListViewTest : public DesktopTest {
     list.reset();
     top.Destroy();
     DesktopTest::TearDown();
+    for (const auto& [domain, id] : logHandlers) g_log_remove_handler(domain, id);
   }
 
   void Fill(const std::vector<int>& images) {
@@ -125,6 +135,7 @@ class ListViewTest : public DesktopTest {
   RecordingWindow top{"top"};
   EventRecorder events;
   std::unique_ptr<platform::ListView> list;
+  std::vector<std::pair<const char*, guint>> logHandlers;
 };
 
 TEST_F(ListViewTest, RowsShowTheirIconsAndTextsOverTheTiledPictureAndTheSelectedRowStandsOut) {
@@ -291,6 +302,26 @@ TEST_F(ListViewTest, TheClickHandlerMayRefillOrDestroyTheList) {
   real_display::RunFor(200);
   EXPECT_EQ(list, nullptr);
   EXPECT_EQ(events.log, std::vector<std::string>{"click 0"}) << "nothing is reported by a list that is gone";
+}
+
+// A dialog destroys its window before its members: the list outlives its widgets.
+TEST_F(ListViewTest, AListWhoseParentWindowIsGoneKeepsItsRowsAndTouchesNoWidget) {
+  Fill({0, 1, 0});
+  list->SelectRow(1);
+  Show();
+  top.Destroy();
+  real_display::Pump();
+  list->DeleteAllRows();
+  Fill({1, 0});
+  list->SelectRow(1);
+  list->Move({10, 10, 100, 50});
+  list->SetColumnWidths({20, 30});
+  list->Redraw();
+  real_display::RunFor(50);
+  EXPECT_EQ(list->RowCount(), 2);
+  EXPECT_EQ(list->Image(0), 1);
+  EXPECT_EQ(list->SelectedRow(), -1);
+  list.reset();
 }
 
 }  // namespace
