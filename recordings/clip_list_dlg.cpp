@@ -245,9 +245,12 @@ void CListDlg::SelectFolder() {
 }
 
 void CListDlg::ListFolder(const std::string& folder) {
+  // The folder becomes the current one, so a relative name is made absolute first.
   std::error_code ec;
-  std::filesystem::current_path(folder, ec);
-  folderPath = folder;
+  std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
+  if (ec) absolute = folder;
+  std::filesystem::current_path(absolute, ec);
+  folderPath = absolute.lexically_normal().string();
   if (folderPath.empty() || folderPath.back() != '/') folderPath += '/';
   currentFolder = folderPath;
   ScanFolder();

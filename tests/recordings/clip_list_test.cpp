@@ -89,6 +89,14 @@ TEST_F(ClipListTest, TheRootFolderReadsNoKindsAndHighFolderNumbersHaveNone) {
   EXPECT_EQ(View().Image(0), 0);
 }
 
+TEST_F(ClipListTest, ARelativeFolderIsListedFromWhereTheProgramStands) {
+  MakeClip("DCIM/00000/A.avi", 10);
+  fs::current_path(card);
+  List().ListFolder("DCIM/00000");
+  EXPECT_EQ(Names(), std::vector<std::string>{"A.avi"});
+  EXPECT_EQ(List().folderPath, Folder("00000"));
+}
+
 TEST_F(ClipListTest, AFolderListedTwiceListsEachClipTwiceSideBySide) {
   MakeClip("DCIM/00000/A.avi", 10);
   MakeClip("DCIM/00000/C.avi", 10);
