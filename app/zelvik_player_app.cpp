@@ -7,6 +7,7 @@
 CZelvikPlayerApp theApp;
 
 int CZelvikPlayerApp::InitInstance(const std::string& startArgument) {
+  platform::SetApplicationName("ZelvikPlayer");
   configPath = DeriveConfigPath(platform::ProgramPath());
   CZelvikPlayerDlg dialog;
   dialog.startArgument = startArgument;

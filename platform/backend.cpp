@@ -29,6 +29,8 @@ std::string ProgramPath() { return CurrentBackend().ProgramPath(); }
 
 bool IsOnline() { return CurrentBackend().IsOnline(); }
 
+void SetApplicationName(const std::string& name) { CurrentBackend().SetApplicationName(name); }
+
 std::unique_ptr<MediaGraph> Backend::CreateMediaGraph() {
   throw std::logic_error("this backend has no media graph");
 }

@@ -43,6 +43,8 @@ class Backend {
   virtual std::string ProgramPath() = 0;
   // Whether the computer is connected.
   virtual bool IsOnline() = 0;
+  // The name the desktop knows the program by.
+  virtual void SetApplicationName(const std::string& name) = 0;
 
   // The services below come with the player's later windows; until a backend
   // provides one, asking for it throws std::logic_error.

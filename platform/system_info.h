@@ -10,4 +10,7 @@ std::string ProgramPath();
 // Whether the computer is connected to a network.
 bool IsOnline();
 
+// The name the desktop shows for the program (taskbar, window class).
+void SetApplicationName(const std::string& name);
+
 }  // namespace platform

@@ -58,6 +58,8 @@ std::string DesktopBackend::ProgramPath() { return RunningProgramPath(); }
 
 bool DesktopBackend::IsOnline() { return NetworkFullyConnected(); }
 
+void DesktopBackend::SetApplicationName(const std::string& name) { NameApplication(name); }
+
 std::unique_ptr<MediaGraph> DesktopBackend::CreateMediaGraph() { return std::make_unique<GstMediaGraph>(); }
 
 std::unique_ptr<ListView> DesktopBackend::CreateListView(Window& parent, Rect bounds, ListViewEvents& events) {

@@ -21,6 +21,7 @@ class DesktopBackend final : public Backend {
   void ShowMessageBox(Window* owner, const std::string& text) override;
   std::string ProgramPath() override;
   bool IsOnline() override;
+  void SetApplicationName(const std::string& name) override;
   std::unique_ptr<MediaGraph> CreateMediaGraph() override;
   std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) override;
   std::optional<std::string> ChooseFolder(Window* owner, const std::string& title,

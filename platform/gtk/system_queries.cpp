@@ -18,4 +18,9 @@ bool NetworkFullyConnected() {
   return monitor != nullptr && g_network_monitor_get_connectivity(monitor) == G_NETWORK_CONNECTIVITY_FULL;
 }
 
+void NameApplication(const std::string& name) {
+  g_set_prgname(name.c_str());
+  g_set_application_name(name.c_str());
+}
+
 }  // namespace platform::gtk

@@ -8,5 +8,7 @@ namespace platform::gtk {
 std::string RunningProgramPath();
 // Online when GIO's network monitor reports full connectivity.
 bool NetworkFullyConnected();
+// The program's name for GLib (and so for the window class) and for people.
+void NameApplication(const std::string& name);
 
 }  // namespace platform::gtk

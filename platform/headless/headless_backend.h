@@ -50,6 +50,8 @@ class HeadlessBackend : public Backend {
   void ShowMessageBox(Window* owner, const std::string& text) override;
   std::string ProgramPath() override { return programPath_; }
   bool IsOnline() override { return online_; }
+  void SetApplicationName(const std::string& name) override { applicationName_ = name; }
+  const std::string& ApplicationName() const { return applicationName_; }
   std::unique_ptr<MediaGraph> CreateMediaGraph() override;
   std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) override;
   std::optional<std::string> ChooseFolder(Window* owner, const std::string& title,
@@ -148,6 +150,7 @@ class HeadlessBackend : public Backend {
   std::function<void(const MessageBoxRecord&)> messageBoxHook_;
   std::string programPath_ = "/opt/zelvik/zelvik-player";
   bool online_ = true;
+  std::string applicationName_;
   PictureSource pictures_;
   ScriptedChoosers choosers_;
   std::vector<HeadlessMediaGraph*> graphs_;

@@ -121,6 +121,7 @@ TEST_F(StartUpTest, WithoutAConfigurationOnlyItsMessageShowsAndTheWindowCloses) 
     for (platform::Window* top : Backend().TopLevels()) everShown = everShown || top->IsVisible();
   });
   theApp.InitInstance();
+  EXPECT_EQ(Backend().ApplicationName(), "ZelvikPlayer");
   EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{kConfigMessage});
   EXPECT_FALSE(everShown);
   EXPECT_TRUE(Backend().TopLevels().empty());
