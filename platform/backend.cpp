@@ -31,22 +31,6 @@ bool IsOnline() { return CurrentBackend().IsOnline(); }
 
 void SetApplicationName(const std::string& name) { CurrentBackend().SetApplicationName(name); }
 
-std::unique_ptr<MediaGraph> Backend::CreateMediaGraph() {
-  throw std::logic_error("this backend has no media graph");
-}
-
-std::unique_ptr<ListView> Backend::CreateListView(Window&, Rect, ListViewEvents&) {
-  throw std::logic_error("this backend has no list view");
-}
-
-std::optional<std::string> Backend::ChooseFolder(Window*, const std::string&, const std::string&) {
-  throw std::logic_error("this backend has no folder chooser");
-}
-
-std::optional<std::string> Backend::ChooseFileToOpen(Window*, const std::vector<FileFilter>&) {
-  throw std::logic_error("this backend has no file chooser");
-}
-
 std::unique_ptr<MediaGraph> CreateMediaGraph() { return CurrentBackend().CreateMediaGraph(); }
 
 std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) {

@@ -46,13 +46,12 @@ class Backend {
   // The name the desktop knows the program by.
   virtual void SetApplicationName(const std::string& name) = 0;
 
-  // The services below come with the player's later windows; until a backend
-  // provides one, asking for it throws std::logic_error.
-  virtual std::unique_ptr<MediaGraph> CreateMediaGraph();
-  virtual std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events);
+  // Media, list views and choosers.
+  virtual std::unique_ptr<MediaGraph> CreateMediaGraph() = 0;
+  virtual std::unique_ptr<ListView> CreateListView(Window& parent, Rect bounds, ListViewEvents& events) = 0;
   virtual std::optional<std::string> ChooseFolder(Window* owner, const std::string& title,
-                                                  const std::string& startFolder);
-  virtual std::optional<std::string> ChooseFileToOpen(Window* owner, const std::vector<FileFilter>& filters);
+                                                  const std::string& startFolder) = 0;
+  virtual std::optional<std::string> ChooseFileToOpen(Window* owner, const std::vector<FileFilter>& filters) = 0;
 };
 
 // The backend of this run. The program's main installs the desktop backend; tests install the headless one.
