@@ -119,8 +119,8 @@ TEST_F(DeviceConfigTest, TextFieldsEndAtTheirFirstZeroOrTheirFifteenthUnit) {
   record.vehicleNumber[6] = '9';  // after the terminator: not part of the text
   EXPECT_EQ(ConfigText(record.driverName), u"ABCDEFGHIJKLMNO");
   EXPECT_EQ(ConfigText(record.vehicleNumber), u"12");
-  record.vehicleNumber[1] = 0xAC;  // UTF-16LE: units take both bytes
-  record.vehicleNumber[0] = 0x20;
+  record.vehicleNumber[0] = 0xAC;  // UTF-16LE: the low byte first
+  record.vehicleNumber[1] = 0x20;
   EXPECT_EQ(ConfigText(record.vehicleNumber), std::u16string(u"\u20AC2"));
 }
 
