@@ -15,9 +15,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/resources.h"
 #include "recordings/recording_data.h"
 #include "tests/e2e/x_screen.h"
+#include "tests/support/panel_reading.h"
 #include "tools/card/card_writer.h"
 #include "tools/card/frame_signature.h"
 
@@ -41,32 +41,22 @@ struct Reading {
   std::optional<int> pictureSecond;  // from the picture's own band
 };
 
-// Which of the images `ids` the block at (x, y) shows exactly, or -1.
-int Match(const platform::Bitmap& shot, int x, int y, int w, int h, const std::vector<int>& ids) {
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    const platform::Bitmap& image = platform::LoadBitmapResource(ids[i]);
-    bool same = true;
-    for (int dy = 0; dy < h && same; ++dy)
-      for (int dx = 0; dx < w && same; ++dx) same = shot.Pixel(x + dx, y + dy) == image.Pixel(dx, dy);
-    if (same) return static_cast<int>(i);
+// A number from digits read off the screen; none while any is unreadable.
+std::optional<int> Number(const std::string& digits) {
+  int value = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
   }
-  return -1;
+  return value;
 }
 
 Reading Read(const platform::Bitmap& shot) {
   Reading reading;
-  std::vector<int> timeDigits;
-  for (int id = 299; id <= 308; ++id) timeDigits.push_back(id);
-  int d[4];
-  int xs[4] = {431, 438, 457, 464};
-  bool all = true;
-  for (int i = 0; i < 4; ++i) all = (d[i] = Match(shot, xs[i], 528, 7, 12, timeDigits)) >= 0 && all;
-  if (all) reading.elapsed = (d[0] * 10 + d[1]) * 60 + d[2] * 10 + d[3];
-  const std::vector<int> speedDigits = {179, 177, 178, 180, 181, 182, 183, 184, 185, 186};
-  int s[3];
-  all = true;
-  for (int i = 0; i < 3; ++i) all = (s[i] = Match(shot, 814 + 40 * i, 513, 40, 54, speedDigits)) >= 0 && all;
-  if (all) reading.speed = s[0] * 100 + s[1] * 10 + s[2];
+  std::string time = panel_reading::ElapsedTimeText(shot);  // "mm:ss"
+  std::optional<int> minutes = Number(time.substr(0, 2)), seconds = Number(time.substr(3, 2));
+  if (minutes && seconds && time[2] == ':') reading.elapsed = *minutes * 60 + *seconds;
+  reading.speed = Number(panel_reading::SpeedText(shot));
   platform::Bitmap video(601, 350);
   for (int y = 0; y < 350; ++y)
     for (int x = 0; x < 601; ++x) video.SetPixel(x, y, shot.Pixel(19 + x, 68 + y));

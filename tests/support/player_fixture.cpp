@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstring>
 #include <fstream>
 
@@ -10,30 +9,12 @@
 #include "app/playback_clock.h"
 #include "device/device_config.h"
 #include "platform/headless/avi_header.h"
-#include "platform/resources.h"
 #include "playback/screen_dlg.h"
 #include "recordings/clip_list_dlg.h"
 #include "recordings/recording_data.h"
+#include "tests/support/panel_reading.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Which of `ids` the w x h block at (x, y) of the shot shows, or -1.
-int Match(const platform::Bitmap& shot, int x, int y, int w, int h, const std::vector<int>& ids) {
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    const platform::Bitmap& image = platform::LoadBitmapResource(ids[i]);
-    bool same = true;
-    for (int dy = 0; dy < h && same; ++dy)
-      for (int dx = 0; dx < w && same; ++dx) same = shot.Pixel(x + dx, y + dy) == image.Pixel(dx, dy);
-    if (same) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-char Digit(int index) { return index < 0 ? '?' : static_cast<char>('0' + index); }
-
-}  // namespace
 
 void PlayerTest::SetUp() {
   HeadlessTest::SetUp();
@@ -125,30 +106,13 @@ void PlayerTest::OpenByClick(const std::string& clipPath, int kind) {
   Advance(1000);
 }
 
-std::string PlayerTest::ElapsedTimeOnScreen() {
-  platform::Bitmap shot = Screenshot(*player);
-  std::vector<int> digits;
-  for (int id = 299; id <= 308; ++id) digits.push_back(id);
-  std::string text;
-  text += Digit(Match(shot, 431, 528, 7, 12, digits));
-  text += Digit(Match(shot, 438, 528, 7, 12, digits));
-  text += Match(shot, 445, 528, 11, 12, {310}) == 0 ? ':' : '?';
-  text += Digit(Match(shot, 457, 528, 7, 12, digits));
-  text += Digit(Match(shot, 464, 528, 7, 12, digits));
-  return text;
-}
+std::string PlayerTest::ElapsedTimeOnScreen() { return panel_reading::ElapsedTimeText(Screenshot(*player)); }
 
-std::string PlayerTest::SpeedOnScreen() {
-  platform::Bitmap shot = Screenshot(*player);
-  const std::vector<int> digits = {179, 177, 178, 180, 181, 182, 183, 184, 185, 186};
-  std::string text;
-  for (int x : {814, 854, 894}) text += Digit(Match(shot, x, 513, 40, 54, digits));
-  return text;
-}
+std::string PlayerTest::SpeedOnScreen() { return panel_reading::SpeedText(Screenshot(*player)); }
 
 bool PlayerTest::CompassShows(int sector) {
   const std::vector<int> compass = {187, 171, 194, 190, 189, 191, 192, 193};
-  return Match(Screenshot(*player), 756, 601, 233, 161, compass) == sector;
+  return panel_reading::MatchImage(Screenshot(*player), 756, 601, 233, 161, compass) == sector;
 }
 
 platform::Colour PlayerTest::GraphPixel(int x, int y) { return Screenshot(*player).Pixel(398 + x, 588 + y); }
