@@ -145,18 +145,9 @@ void CListDlg::CloseEngine() {
 
 void CListDlg::OnClipClicked(int row) {
   if (row < 0 || row == selectedIndex || row >= itemCount) return;
-  mainWindow.videoScreen->Show(false);
+  CloseEngine();
   selectedIndex = row;
-  mainWindow.videoScreen->Close();
-  const std::string& path = records[row]->filePath;
-  if (!FileExists(path)) {
-    mainWindow.videoScreen->Show(false);
-    return;
-  }
-  mainWindow.clipLengthCode = KindOfRow(row);
-  mainWindow.videoScreen->Show(true);
-  mainWindow.videoScreen->OpenClipAndPreview(path);
-  mainWindow.ShowTransportFaces(CZelvikPlayerDlg::Faces::Paused);
+  if (OpenRow(row, true)) mainWindow.ShowTransportFaces(CZelvikPlayerDlg::Faces::Paused);
 }
 
 void CListDlg::OnClipDoubleClicked(int row) {
@@ -167,24 +158,24 @@ void CListDlg::OnClipDoubleClicked(int row) {
     SetTimer(TIMER_PENDING_PLAY, kPendingPlayMs);
     return;
   }
-  mainWindow.videoScreen->Show(false);
+  CloseEngine();
   selectedIndex = row;
-  mainWindow.videoScreen->Close();
   mainWindow.videoScreen->OpenClip(records[row]->filePath);
-  mainWindow.KillTimer(TIMER_TICK);
-  mainWindow.videoScreen->Play();
-  mainWindow.SetTimer(TIMER_TICK, PlaybackClock.tickPeriodMs);
-  mainWindow.ShowTransportFaces(CZelvikPlayerDlg::Faces::Playing);
+  PlayOpenClip();
 }
 
 void CListDlg::OnTimer(int id) {
   if (id != TIMER_PENDING_PLAY) return;
   KillTimer(TIMER_PENDING_PLAY);
+  PlayOpenClip();
+  pendingPlay = 0;
+}
+
+void CListDlg::PlayOpenClip() {
   mainWindow.KillTimer(TIMER_TICK);
   mainWindow.videoScreen->Play();
   mainWindow.SetTimer(TIMER_TICK, PlaybackClock.tickPeriodMs);
   mainWindow.ShowTransportFaces(CZelvikPlayerDlg::Faces::Playing);
-  pendingPlay = 0;
 }
 
 void CListDlg::SelectRowInView(int row) {
@@ -193,16 +184,22 @@ void CListDlg::SelectRowInView(int row) {
   listView->Redraw();
 }
 
-// Opens the row's clip without running it; a listed file that is gone opens nothing.
-void CListDlg::OpenSelected(int row) {
+// Opens the row's clip, with its first picture or stopped for the caller to play;
+// a listed file that is gone opens nothing and the video screen stays hidden.
+bool CListDlg::OpenRow(int row, bool preview) {
   const std::string& path = records[row]->filePath;
   if (!FileExists(path)) {
     mainWindow.videoScreen->Show(false);
-    return;
+    return false;
   }
   mainWindow.clipLengthCode = KindOfRow(row);
   mainWindow.videoScreen->Show(true);
-  mainWindow.videoScreen->OpenClip(path);
+  if (preview) {
+    mainWindow.videoScreen->OpenClipAndPreview(path);
+  } else {
+    mainWindow.videoScreen->OpenClip(path);
+  }
+  return true;
 }
 
 void CListDlg::OpenNextClip() {
@@ -211,7 +208,7 @@ void CListDlg::OpenNextClip() {
   CloseEngine();
   int row = selected + 1 >= itemCount ? 0 : selected + 1;
   SelectRowInView(row);
-  OpenSelected(row);
+  OpenRow(row, false);
 }
 
 void CListDlg::OpenPreviousClip() {
@@ -220,13 +217,13 @@ void CListDlg::OpenPreviousClip() {
   CloseEngine();
   int row = selected - 1 < 0 ? itemCount - 1 : selected - 1;
   SelectRowInView(row);
-  OpenSelected(row);
+  OpenRow(row, false);
 }
 
 void CListDlg::OpenClipAt(int row) {
   if (row < 0 || row >= itemCount) return;
   SelectRowInView(row);
-  OpenSelected(row);
+  OpenRow(row, false);
 }
 
 void CListDlg::ClearList() {

@@ -67,7 +67,8 @@ class CListDlg : public platform::Dialog, private platform::ListViewEvents {
  private:
   void OnRowClicked(int row) override { OnClipClicked(row); }
   void OnRowDoubleClicked(int row) override { OnClipDoubleClicked(row); }
-  void OpenSelected(int row);
+  bool OpenRow(int row, bool preview);
+  void PlayOpenClip();
   void SelectRowInView(int row);
   void CloseEngine();
 };

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/gtk/gtk_native_window.h"
+#include "platform/gtk/pixbufs.h"
 
 namespace platform::gtk {
 
@@ -147,7 +148,7 @@ void GtkListView::ForgetImages() {
 
 void GtkListView::SetImages(const std::vector<Bitmap>& images, Colour maskColour) {
   ForgetImages();
-  for (const Bitmap& image : images) images_.push_back(MaskedPixbuf(image, maskColour));
+  for (const Bitmap& image : images) images_.push_back(PixbufFromBitmap(image, maskColour));
   Redraw();
 }
 

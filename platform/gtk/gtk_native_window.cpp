@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "platform/gtk/input_gate.h"
+#include "platform/gtk/pixbufs.h"
 #include "platform/gtk/toplevel_events.h"
 #include "platform/gtk/window_widget.h"
 #include "platform/gtk/x11_desktop.h"
@@ -14,23 +15,6 @@ namespace {
 std::unordered_map<WindowHandle, GtkNativeWindow*>& Natives() {
   static std::unordered_map<WindowHandle, GtkNativeWindow*> natives;
   return natives;
-}
-
-GdkPixbuf* PixbufFromBitmap(const Bitmap& bitmap) {
-  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, bitmap.Width(), bitmap.Height());
-  if (pixbuf == nullptr) return nullptr;
-  guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
-  int stride = gdk_pixbuf_get_rowstride(pixbuf);
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    guchar* out = pixels + static_cast<std::ptrdiff_t>(y) * stride;
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      Colour c = bitmap.Pixel(x, y);
-      *out++ = static_cast<guchar>(RedOf(c));
-      *out++ = static_cast<guchar>(GreenOf(c));
-      *out++ = static_cast<guchar>(BlueOf(c));
-    }
-  }
-  return pixbuf;
 }
 
 // Shows the window and gives it the keyboard. GTK asks for the focus of a window

@@ -29,25 +29,6 @@ std::string ListViewCss(const ListViewColours& colours) {
          " color: " + CssColour(colours.selectionText) + "; }\n";
 }
 
-GdkPixbuf* MaskedPixbuf(const Bitmap& bitmap, Colour maskColour) {
-  if (bitmap.Empty()) return nullptr;
-  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, bitmap.Width(), bitmap.Height());
-  if (pixbuf == nullptr) return nullptr;
-  guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
-  int stride = gdk_pixbuf_get_rowstride(pixbuf);
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    guchar* out = pixels + static_cast<std::ptrdiff_t>(y) * stride;
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      Colour c = bitmap.Pixel(x, y);
-      *out++ = static_cast<guchar>(RedOf(c));
-      *out++ = static_cast<guchar>(GreenOf(c));
-      *out++ = static_cast<guchar>(BlueOf(c));
-      *out++ = c == maskColour ? 0 : 255;
-    }
-  }
-  return pixbuf;
-}
-
 void PaintTiledBackground(cairo_t* cr, GdkRectangle area, Colour background, const Bitmap& tile) {
   cairo_save(cr);
   cairo_rectangle(cr, area.x, area.y, area.width, area.height);

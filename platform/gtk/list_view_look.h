@@ -19,9 +19,6 @@ struct ListViewColours {
 // own (the widget's background shows through), the text colour, the selected row.
 std::string ListViewCss(const ListViewColours& colours);
 
-// A pixbuf with an alpha channel of `bitmap`: pixels of `maskColour` are transparent.
-GdkPixbuf* MaskedPixbuf(const Bitmap& bitmap, Colour maskColour);
-
 // Fills `area` with `background`, then with `tile` repeated from the area's origin.
 void PaintTiledBackground(cairo_t* cr, GdkRectangle area, Colour background, const Bitmap& tile);
 
