@@ -51,11 +51,10 @@ int GraphY(float g) { return static_cast<int>(93.0 - static_cast<double>(g) * 24
 int CZelvikPlayerDlg::GraphStep() const { return clipLengthCode == 3 ? 1 : 2; }
 
 // The three segments from sample - 1 to sample, X first, then Y, then Z.
-void CZelvikPlayerDlg::DrawGraphSegment(int sample) {
+void CZelvikPlayerDlg::DrawGraphSegment(platform::DrawContext& dc, int sample) {
   int step = GraphStep();
   const GSensorSample& from = GSensorAt(sample - 1);
   const GSensorSample& to = GSensorAt(sample);
-  platform::DrawContext dc = graphPanel->GetDC();
   for (int axis = 0; axis < 3; ++axis)
     dc.Line(kGraphLeft + (sample - 1) * step, GraphY(Axis(from, axis)), kGraphLeft + sample * step,
             GraphY(Axis(to, axis)), kAxisColours[axis]);
@@ -74,10 +73,13 @@ void CZelvikPlayerDlg::DrawGraphValues(int sample) {
 
 void CZelvikPlayerDlg::RedrawWholeGraph() {
   if (!graphPanel) return;
-  graphPanel->GetDC().Copy(0, 0, 340, 166, *graphBackgroundBitmap);
-  // The curve ends with the tables and with the time axis, whatever the position says.
-  int last = std::min({PlaybackClock.graphHalfSecond, kGraphWidth / GraphStep(), kLastGSensorSample});
-  for (int i = 1; i <= last; ++i) DrawGraphSegment(i);
+  {
+    platform::DrawContext dc = graphPanel->GetDC();
+    dc.Copy(0, 0, 340, 166, *graphBackgroundBitmap);
+    // The curve ends with the tables and with the time axis, whatever the position says.
+    int last = std::min({PlaybackClock.graphHalfSecond, kGraphWidth / GraphStep(), kLastGSensorSample});
+    for (int i = 1; i <= last; ++i) DrawGraphSegment(dc, i);
+  }
   graphPanel->Show(true);
   DrawGraphValues(PlaybackClock.graphHalfSecond);
 }
@@ -86,15 +88,17 @@ void CZelvikPlayerDlg::StepGraph() {
   int step = GraphStep();
   int samples = kGraphWidth / step;
   int h = PlaybackClock.graphHalfSecond;
-  if (h == 0) {
-    const GSensorSample& first = GSensorAt(0);
+  {
     platform::DrawContext dc = graphPanel->GetDC();
-    for (int axis = 0; axis < 3; ++axis) dc.SetPixel(kGraphLeft, GraphY(Axis(first, axis)), kAxisColours[axis]);
-  } else if (h == 1 || h == 2) {
-    DrawGraphSegment(h);
-  } else if (h < samples) {
-    // Redraws the last few segments, so the curve drawn by the previous tick is complete.
-    for (int sample = h - step; sample <= h; ++sample) DrawGraphSegment(sample);
+    if (h == 0) {
+      const GSensorSample& first = GSensorAt(0);
+      for (int axis = 0; axis < 3; ++axis) dc.SetPixel(kGraphLeft, GraphY(Axis(first, axis)), kAxisColours[axis]);
+    } else if (h == 1 || h == 2) {
+      DrawGraphSegment(dc, h);
+    } else if (h < samples) {
+      // Redraws the last few segments, so the curve drawn by the previous tick is complete.
+      for (int sample = h - step; sample <= h; ++sample) DrawGraphSegment(dc, sample);
+    }
   }
   DrawGraphValues(h);
   PlaybackClock.graphHalfSecond = PlaybackClock.positionMs / 500;

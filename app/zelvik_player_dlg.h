@@ -106,7 +106,7 @@ class CZelvikPlayerDlg : public platform::Dialog {
   void CreatePanels();
   void DrawMinimisedIcon(platform::DrawContext& dc);
   void DrawCaption(platform::DrawContext& dc);
-  void DrawGraphSegment(int sample);
+  void DrawGraphSegment(platform::DrawContext& dc, int sample);
   void DrawGraphValues(int sample);
   int GraphStep() const;
   void OnSliderDragging(int sliderId);
