@@ -18,10 +18,7 @@ void CZelvikPlayerDlg::OnClose() {
   if (videoScreen) videoScreen->Show(false);
   if (graphPanel) graphPanel->Show(false);
   if (videoScreen) {
-    if (videoScreen->mediaControl) videoScreen->mediaControl->Stop();
-    videoScreen->state = CScreenDlg::Stopped;
-    videoScreen->Teardown();
-    videoScreen->state = CScreenDlg::Closed;
+    videoScreen->Close();
     videoScreen.reset();
   }
   clipList.reset();

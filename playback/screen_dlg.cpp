@@ -16,10 +16,7 @@ constexpr int kOpenRefreshDelayMs = 500;
 CScreenDlg::CScreenDlg(CZelvikPlayerDlg& owner) : Dialog(kTemplateSize), mainWindow(owner) {}
 
 CScreenDlg::~CScreenDlg() {
-  if (mediaControl) mediaControl->Stop();
-  state = Stopped;
-  Teardown();
-  state = Closed;
+  Close();
   Destroy();
 }
 
